@@ -1,0 +1,5 @@
+#include "autostart/autostart_toggle.h"
+
+void RestoreAutostartCheckBox(HWND) {}
+
+void HandleAutostartToggle(HWND) {}

@@ -1,0 +1,3 @@
+#include "autostart/executable_path.h"
+
+void DeriveExecutablePath() {}

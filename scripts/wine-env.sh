@@ -1,0 +1,52 @@
+# Sourced by the scripts that run Windows programs: one Wine prefix under build/,
+# never the user's ~/.wine, and the users' code page.
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export WINEPREFIX=${QUICKPASTE_WINEPREFIX:-$root/build/wineprefix}
+export WINEARCH=win32
+# Keeps Wine from offering to install Mono and Gecko into a new prefix.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=${WINEDEBUG:--all}
+# zh_CN.UTF-8 makes Wine's ANSI code page 936, as on the users' systems.
+export LC_ALL=${QUICKPASTE_LOCALE:-zh_CN.UTF-8}
+
+# Starts an Xvfb of our own when there is no display; sets xvfb_pid.
+xvfb_pid=
+start_xvfb_if_needed() {
+  [ -n "${DISPLAY:-}" ] && return 0
+  local n
+  for n in $(seq 90 130); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    local i
+    for i in $(seq 100); do
+      [ -e "/tmp/.X11-unix/X$n" ] && break
+      kill -0 "$xvfb_pid" 2>/dev/null || break
+      sleep 0.05
+    done
+    if [ -e "/tmp/.X11-unix/X$n" ]; then
+      export DISPLAY=":$n"
+      return 0
+    fi
+  done
+  echo "could not start Xvfb" >&2
+  return 1
+}
+
+stop_xvfb() {
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  xvfb_pid=
+}
+
+# Creates the prefix once. Wine draws its own window frames (no window manager runs
+# under Xvfb), so the screenshots look like Windows.
+ensure_prefix() {
+  [ -f "$WINEPREFIX/.quickpaste-ready" ] && return 0
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  wineboot -i >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.quickpaste-ready"
+}

@@ -1,0 +1,81 @@
+#include "support/clipboard.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "support/wait.h"
+
+namespace {
+
+bool OpenForTest() {
+  return WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000);
+}
+
+}  // namespace
+
+UINT HtmlFormat() { return RegisterClipboardFormatW(L"HTML Format"); }
+UINT RtfFormat() { return RegisterClipboardFormatW(L"Rich Text Format"); }
+
+std::string Utf16Bytes(const std::wstring& text) {
+  return std::string(reinterpret_cast<const char*>(text.c_str()),
+                     (text.size() + 1) * sizeof(wchar_t));
+}
+
+bool PutClipboard(const std::vector<ClipboardItem>& items) {
+  if (!OpenForTest()) {
+    ADD_FAILURE() << "OpenClipboard failed, error " << GetLastError();
+    return false;
+  }
+  EmptyClipboard();
+  bool ok = true;
+  for (const ClipboardItem& item : items) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, item.bytes.empty() ? 1 : item.bytes.size());
+    if (!item.bytes.empty()) {
+      std::memcpy(GlobalLock(block), item.bytes.data(), item.bytes.size());
+      GlobalUnlock(block);
+    }
+    if (!SetClipboardData(item.format, block)) {
+      const DWORD error = GetLastError();
+      ADD_FAILURE() << "SetClipboardData(" << item.format << ") failed, error " << error;
+      GlobalFree(block);
+      ok = false;
+    }
+  }
+  CloseClipboard();
+  return ok;
+}
+
+std::vector<UINT> ClipboardFormats() {
+  std::vector<UINT> formats;
+  if (!OpenForTest()) {
+    ADD_FAILURE() << "OpenClipboard failed, error " << GetLastError();
+    return formats;
+  }
+  for (UINT format = EnumClipboardFormats(0); format; format = EnumClipboardFormats(format))
+    formats.push_back(format);
+  CloseClipboard();
+  return formats;
+}
+
+std::optional<std::string> ClipboardBytes(UINT format) {
+  if (!OpenForTest()) {
+    ADD_FAILURE() << "OpenClipboard failed, error " << GetLastError();
+    return std::nullopt;
+  }
+  std::optional<std::string> bytes;
+  if (HANDLE block = GetClipboardData(format)) {
+    const char* data = static_cast<const char*>(GlobalLock(block));
+    if (data) bytes.emplace(data, GlobalSize(block));
+    GlobalUnlock(block);
+  }
+  CloseClipboard();
+  return bytes;
+}
+
+std::optional<std::wstring> ClipboardUnicodeText() {
+  std::optional<std::string> bytes = ClipboardBytes(CF_UNICODETEXT);
+  if (!bytes) return std::nullopt;
+  std::wstring text(reinterpret_cast<const wchar_t*>(bytes->data()), bytes->size() / 2);
+  return text.substr(0, text.find(L'\0'));
+}

@@ -1,0 +1,34 @@
+// Starting the built quickpaste.exe and finding its window from outside.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+// The Windows path of the built program.
+std::wstring ProgramPath();
+
+HWND FindProcessWindow(DWORD processId, const wchar_t* className);
+
+class RunningProgram {
+ public:
+  // Starts the program; fails the calling test when it cannot.
+  explicit RunningProgram(const std::wstring& exePath = ProgramPath());
+  RunningProgram(const RunningProgram&) = delete;
+  RunningProgram& operator=(const RunningProgram&) = delete;
+  // Ends the program if a test left it running.
+  ~RunningProgram();
+
+  // Waits for MainWindow to be visible; null after the deadline.
+  HWND WaitForMainWindow(DWORD timeoutMs = 15000);
+  // The exit code, or nullopt when the process is still running at the deadline.
+  std::optional<DWORD> WaitForExit(DWORD timeoutMs = 10000);
+  bool IsRunning() const;
+
+  DWORD processId() const { return info_.dwProcessId; }
+  HANDLE process() const { return info_.hProcess; }
+
+ private:
+  PROCESS_INFORMATION info_{};
+};
