@@ -9,7 +9,9 @@
 
 namespace {
 
-bool IsKeyDown(int key) { return GetKeyState(key) < 0; }
+bool IsKeyDown(int key) {
+  return GetKeyState(key) < 0;
+}
 
 std::uint32_t ModifierState() {
   return (IsKeyDown(VK_CONTROL) ? 1u : 0u) | (IsKeyDown(VK_SHIFT) ? 2u : 0u) |

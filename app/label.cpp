@@ -36,6 +36,8 @@ LRESULT CALLBACK LabelWindowProc(HWND label, UINT message, WPARAM wParam, LPARAM
     case WM_PAINT:
       PaintLabel(label);
       return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(GetStockObject(DEFAULT_GUI_FONT));
     case WM_HOTKEY_NOTIFY:
       return OnHotkeyNotify(label, wParam, lParam);
   }

@@ -138,8 +138,9 @@ HWND CreateMainWindow(HINSTANCE instance, HWND owner) {
   const int left = (GetSystemMetrics(SM_CXSCREEN) - kMainWindowWidth) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - kMainWindowHeight) / 2;
   HWND window = CreateWindowExA(
-      0, kMainClassName, "", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
-      left, top, kMainWindowWidth, kMainWindowHeight, owner, nullptr, instance, nullptr);
+      0, kMainClassName, "",
+      WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, left, top,
+      kMainWindowWidth, kMainWindowHeight, owner, nullptr, instance, nullptr);
   if (!window) return nullptr;
   RECT outer;
   GetWindowRect(window, &outer);
@@ -150,8 +151,8 @@ HWND CreateMainWindow(HINSTANCE instance, HWND owner) {
 
 // One 64x64 image serves as both icons; Windows scales it where it draws them.
 void SetWindowIcons(HWND window, HINSTANCE instance) {
-  auto icon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kWindowIconResource),
-                                            IMAGE_ICON, 64, 64, LR_SHARED));
+  auto icon = static_cast<HICON>(
+      LoadImageA(instance, MAKEINTRESOURCEA(kWindowIconResource), IMAGE_ICON, 64, 64, LR_SHARED));
   SendMessageA(window, WM_SETICON, ICON_BIG, LPARAM(icon));
   SendMessageA(window, WM_SETICON, ICON_SMALL, LPARAM(icon));
 }
@@ -212,4 +213,6 @@ void HandleWindowReady(HWND mainWindow) {
   WindowTouchState.store(kUntouched);
 }
 
-void HandleFirstActivation(HWND mainWindow) { StartAutoHideWorker(mainWindow); }
+void HandleFirstActivation(HWND mainWindow) {
+  StartAutoHideWorker(mainWindow);
+}

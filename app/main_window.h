@@ -5,9 +5,9 @@
 
 // Identifiers of the controls, by which the handlers find them from MainWindow.
 enum ControlId : int {
-  kLabelId = 1001,        // 标签1
-  kCheckBoxId = 1002,     // 选择框1
-  kHideButtonId = 1003,   // 按钮1
+  kLabelId = 1001,       // 标签1
+  kCheckBoxId = 1002,    // 选择框1
+  kHideButtonId = 1003,  // 按钮1
 };
 
 constexpr int kMainWindowWidth = 211;

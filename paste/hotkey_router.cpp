@@ -13,18 +13,28 @@ HotkeyRouter router;
 
 UINT SystemModifierFlags(std::int32_t modifiers) {
   switch (modifiers) {
-    case 0: return 0;
-    case 1: return MOD_CONTROL;
-    case 2: return MOD_SHIFT;
-    case 3: return MOD_CONTROL | MOD_SHIFT;
-    case 4: return MOD_ALT;
-    case 5: return MOD_CONTROL | MOD_ALT;
-    case 6: return MOD_SHIFT | MOD_ALT;
-    default: return static_cast<UINT>(modifiers);
+    case 0:
+      return 0;
+    case 1:
+      return MOD_CONTROL;
+    case 2:
+      return MOD_SHIFT;
+    case 3:
+      return MOD_CONTROL | MOD_SHIFT;
+    case 4:
+      return MOD_ALT;
+    case 5:
+      return MOD_CONTROL | MOD_ALT;
+    case 6:
+      return MOD_SHIFT | MOD_ALT;
+    default:
+      return static_cast<UINT>(modifiers);
   }
 }
 
-bool IsRoutedId(WPARAM id) { return id >= kFirstHotkeyId && id <= router.lastId; }
+bool IsRoutedId(WPARAM id) {
+  return id >= kFirstHotkeyId && id <= router.lastId;
+}
 
 }  // namespace
 

@@ -14,8 +14,12 @@ bool OpenForTest() {
 
 }  // namespace
 
-UINT HtmlFormat() { return RegisterClipboardFormatW(L"HTML Format"); }
-UINT RtfFormat() { return RegisterClipboardFormatW(L"Rich Text Format"); }
+UINT HtmlFormat() {
+  return RegisterClipboardFormatW(L"HTML Format");
+}
+UINT RtfFormat() {
+  return RegisterClipboardFormatW(L"Rich Text Format");
+}
 
 std::string Utf16Bytes(const std::wstring& text) {
   return std::string(reinterpret_cast<const char*>(text.c_str()),
