@@ -39,14 +39,21 @@ stop_xvfb() {
 }
 
 # Creates the prefix once. Wine draws its own window frames (no window manager runs
-# under Xvfb), so the screenshots look like Windows.
+# under Xvfb), so the screenshots look like Windows. The dialog fonts are linked to a
+# CJK font, as Windows links them out of the box, so that Chinese texts are drawn under
+# any code page.
 ensure_prefix() {
-  [ -f "$WINEPREFIX/.quickpaste-ready" ] && return 0
+  [ -f "$WINEPREFIX/.quickpaste-ready-2" ] && return 0
   rm -rf "$WINEPREFIX"
   mkdir -p "$(dirname "$WINEPREFIX")"
   wineboot -i >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  local face
+  for face in Tahoma 'Microsoft Sans Serif' 'MS Shell Dlg' 'MS Shell Dlg 2'; do
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+      /v "$face" /t REG_MULTI_SZ /d 'wqy-zenhei.ttc,WenQuanYi Zen Hei' /f >/dev/null 2>&1
+  done
   wineserver -w
-  touch "$WINEPREFIX/.quickpaste-ready"
+  touch "$WINEPREFIX/.quickpaste-ready-2"
 }
