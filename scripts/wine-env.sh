@@ -41,9 +41,10 @@ stop_xvfb() {
 # Creates the prefix once. Wine draws its own window frames (no window manager runs
 # under Xvfb), so the screenshots look like Windows. The dialog fonts are linked to a
 # CJK font, as Windows links them out of the box, so that Chinese texts are drawn under
-# any code page.
+# any code page. Drive Q: is an empty folder, for the tests that run the program from
+# the root of a drive.
 ensure_prefix() {
-  [ -f "$WINEPREFIX/.quickpaste-ready-2" ] && return 0
+  [ -f "$WINEPREFIX/.quickpaste-ready-3" ] && return 0
   rm -rf "$WINEPREFIX"
   mkdir -p "$(dirname "$WINEPREFIX")"
   wineboot -i >/dev/null 2>&1
@@ -54,6 +55,8 @@ ensure_prefix() {
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
       /v "$face" /t REG_MULTI_SZ /d 'wqy-zenhei.ttc,WenQuanYi Zen Hei' /f >/dev/null 2>&1
   done
+  mkdir -p "$WINEPREFIX/drive_q"
+  ln -sfn ../drive_q "$WINEPREFIX/dosdevices/q:"
   wineserver -w
-  touch "$WINEPREFIX/.quickpaste-ready-2"
+  touch "$WINEPREFIX/.quickpaste-ready-3"
 }

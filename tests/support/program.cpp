@@ -4,6 +4,10 @@
 
 #include "support/wait.h"
 
+bool RunningUnderWine() {
+  return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
 std::wstring ProgramPath() {
   // Built on Linux; Wine shows the Linux root as drive Z:.
   std::string unixPath = QUICKPASTE_EXE;

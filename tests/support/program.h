@@ -6,6 +6,9 @@
 #include <optional>
 #include <string>
 
+// For skipping where Wine behaves unlike Windows; each skip says why.
+bool RunningUnderWine();
+
 // The Windows path of the built program.
 std::wstring ProgramPath();
 

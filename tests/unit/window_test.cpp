@@ -7,6 +7,8 @@
 #include "app/application.h"
 #include "app/main_window.h"
 #include "app/touch_state.h"
+#include "autostart/executable_path.h"
+#include "support/system_state.h"
 #include "support/input.h"
 
 namespace {
@@ -16,6 +18,8 @@ namespace {
 class MainWindowInProcess : public testing::Test {
  public:
   void SetUp() override {
+    ResetProgramState();
+    DeriveExecutablePath();
     WindowTouchState.store(kWindowNotReady);
     owner_ = CreateHiddenOwnerWindow(GetModuleHandleW(nullptr));
     window_ = LoadMainWindow(GetModuleHandleW(nullptr), owner_);
@@ -25,6 +29,7 @@ class MainWindowInProcess : public testing::Test {
   void TearDown() override {
     if (IsWindow(window_)) DestroyWindow(window_);
     DestroyWindow(owner_);
+    ResetProgramState();
   }
 
   bool Pump(const std::function<bool()>& condition, DWORD timeoutMs) {
