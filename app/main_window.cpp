@@ -112,7 +112,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_QUERYENDSESSION:
       return TRUE;
     case kTrayCallbackMessage:
-      HandleTrayCallback(lParam);
+      // The icon only shows that the program is resident: clicks on it do nothing.
       return 0;
     case kHideToTrayMessage:
       HideToTray(window);

@@ -1,14 +1,21 @@
 // Hiding MainWindow to the notification area, on request and by the auto-hide worker.
+// Every hide runs on the GUI thread, one at a time, so the tray icon state needs no lock.
 #pragma once
 
 #include <windows.h>
 
-inline constexpr UINT kTrayCallbackMessage = WM_APP + 100;
-// Sent by the auto-hide worker, so that every hide runs on the GUI thread.
+#include "tray/tray_icon.h"
+
+// Sent by the auto-hide worker to MainWindow, which then hides itself.
 inline constexpr UINT kHideToTrayMessage = WM_APP + 101;
+inline constexpr DWORD kAutoHideDelayMs = 5000;
 
 void HideToTray(HWND mainWindow);
 void HandleHideRequest(HWND mainWindow);
-void StartAutoHideWorker(HWND mainWindow);
 void RemoveTrayIcon(HWND mainWindow);
-void HandleTrayCallback(LPARAM mouseMessage);
+
+// The icon now in the notification area, or null: for looking at, not for keeping.
+HICON TrayIconHandle();
+
+void StartAutoHideWorker(HWND mainWindow);
+DWORD WINAPI RunAutoHideTimer(LPVOID mainWindow);

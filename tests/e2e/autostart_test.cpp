@@ -82,7 +82,7 @@ TEST(Autostart, BoxShowsTheStoredChoiceAndStartWritesNothing) {
 
 TEST(Autostart, ClickingTheBoxTurnsStartWithSystemOnAndOff) {
   RunningProgram program;
-  HWND window = program.WaitForMainWindow();
+  HWND window = program.WaitForReadyWindow();
   ASSERT_TRUE(window);
 
   ClickAt(CentreOfCheckBox(window));
@@ -103,7 +103,7 @@ TEST(Autostart, ClickingTheBoxTurnsStartWithSystemOnAndOff) {
 TEST(Autostart, UsesTheUsersRunKeyWhenTheMachineKeyIsUnavailable) {
   ASSERT_EQ(RegDeleteKeyW(HKEY_LOCAL_MACHINE, kRunKey), ERROR_SUCCESS);
   RunningProgram program;
-  HWND window = program.WaitForMainWindow();
+  HWND window = program.WaitForReadyWindow();
   ASSERT_TRUE(window);
 
   ClickAt(CentreOfCheckBox(window));
@@ -125,7 +125,7 @@ TEST(Autostart, ClearingTheBoxDeletesTheStartupShortcut) {
   ASSERT_TRUE(WriteFileBytes(shortcut, "not really a shortcut"));
   ASSERT_TRUE(WriteFileBytes(SettingsFilePath(), SettingsFileWith(kOn)));
   RunningProgram program;
-  HWND window = program.WaitForMainWindow();
+  HWND window = program.WaitForReadyWindow();
   ASSERT_TRUE(window);
   ASSERT_TRUE(IsChecked(window));
 
@@ -156,7 +156,7 @@ TEST(Autostart, RunValueHoldsTheProgramsRealPath) {
     ASSERT_TRUE(CopyFileW(ProgramPath().c_str(), exe.c_str(), FALSE)) << GetLastError();
     {
       RunningProgram program(exe);
-      HWND window = program.WaitForMainWindow();
+      HWND window = program.WaitForReadyWindow();
       ASSERT_TRUE(window);
       ClickAt(CentreOfCheckBox(window));
       ASSERT_TRUE(WaitForSettings(kOn));

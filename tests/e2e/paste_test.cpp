@@ -38,7 +38,7 @@ void PressScrollLock() {
 class PasteTest : public testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(program_.WaitForMainWindow()) << "no visible window within the deadline";
+    ASSERT_TRUE(program_.WaitForReadyWindow()) << "no ready window within the deadline";
   }
   RunningProgram program_;
 };

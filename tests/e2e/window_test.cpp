@@ -35,11 +35,8 @@ HWND FocusOf(HWND window) {
 class WindowTest : public testing::Test {
  protected:
   void SetUp() override {
-    window_ = program_.WaitForMainWindow();
-    ASSERT_TRUE(window_) << "no visible window within the deadline";
-    // Wait until the window is active and the hide button has the focus.
-    ASSERT_TRUE(WaitUntil([&] { return FocusOf(window_) == Control(1003); }, 5000))
-        << "focus is on " << FocusOf(window_);
+    window_ = program_.WaitForReadyWindow();
+    ASSERT_TRUE(window_) << "no ready window within the deadline";
   }
   HWND Control(int id) const { return GetDlgItem(window_, id); }
 

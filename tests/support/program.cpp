@@ -78,6 +78,20 @@ HWND RunningProgram::WaitForMainWindow(DWORD timeoutMs) {
   return window && IsWindowVisible(window) ? window : nullptr;
 }
 
+HWND RunningProgram::WaitForReadyWindow(DWORD timeoutMs) {
+  HWND window = WaitForMainWindow(timeoutMs);
+  if (!window) return nullptr;
+  const bool ready = WaitUntil(
+      [&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
+        GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+        return GetForegroundWindow() == window && info.hwndFocus == GetDlgItem(window, 1003);
+      },
+      timeoutMs);
+  return ready ? window : nullptr;
+}
+
 std::optional<DWORD> RunningProgram::WaitForExit(DWORD timeoutMs) {
   if (!WaitUntil([&] { return !IsRunning(); }, timeoutMs)) return std::nullopt;
   DWORD code = 0;

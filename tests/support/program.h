@@ -25,6 +25,9 @@ class RunningProgram {
 
   // Waits for MainWindow to be visible; null after the deadline.
   HWND WaitForMainWindow(DWORD timeoutMs = 15000);
+  // Waits until MainWindow is also the foreground window with the focus on its hide
+  // button: start-up is over and input goes to it.
+  HWND WaitForReadyWindow(DWORD timeoutMs = 15000);
   // The exit code, or nullopt when the process is still running at the deadline.
   std::optional<DWORD> WaitForExit(DWORD timeoutMs = 10000);
   bool IsRunning() const;

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <windows.h>
+
+// Whether the shell holds the program's tray icon (window, identifier 100): it accepts
+// a change of nothing only for an icon it holds.
+bool TrayIconIsUp(HWND programWindow);
