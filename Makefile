@@ -22,5 +22,9 @@ run: build
 test: build
 	@bash scripts/test-session.sh
 
+bench: build
+	cmake --build $(BUILD) -j$(JOBS) --target paste_bench floor_window
+	@bash scripts/bench.sh
+
 clean:
 	rm -rf $(BUILD)/CMakeFiles $(BUILD)/CMakeCache.txt $(BUILD)/bin

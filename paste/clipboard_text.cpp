@@ -32,6 +32,17 @@ std::size_t BoundedLength(const wchar_t* text, std::size_t blockBytes) {
   return end ? static_cast<std::size_t>(end - text) : capacity;
 }
 
+UniqueHglobal CopyText(const wchar_t* text, std::size_t length) {
+  UniqueHglobal block(GlobalAlloc(GMEM_MOVEABLE, (length + 1) * sizeof(wchar_t)));
+  if (!block) return block;
+  GlobalLockGuard lock(block.get());
+  auto* copy = static_cast<wchar_t*>(lock.data());
+  if (!copy) return UniqueHglobal();
+  std::memcpy(copy, text, length * sizeof(wchar_t));
+  copy[length] = L'\0';
+  return block;
+}
+
 }  // namespace
 
 bool OpenClipboardWithRetry(HWND owner) {
@@ -42,34 +53,21 @@ bool OpenClipboardWithRetry(HWND owner) {
   return false;
 }
 
-std::optional<HeapWideText> ReadClipboardText(HWND owner) {
-  ClipboardSession clipboard(owner);
-  if (!clipboard.IsOpen()) return std::nullopt;
-  HANDLE block = GetClipboardData(CF_UNICODETEXT);
-  if (!block) return HeapWideText();
-  GlobalLockGuard lock(block);
-  const auto* source = static_cast<const wchar_t*>(lock.data());
-  if (!source) return HeapWideText();
-  const std::size_t length = BoundedLength(source, GlobalSize(block));
-  if (length == 0) return HeapWideText();
-  HeapWideText copy = AllocateHeapWideText(length + 1);
-  std::memcpy(copy.get(), source, length * sizeof(wchar_t));
-  copy.get()[length] = L'\0';
-  return copy;
+// The copy goes straight into the block the clipboard will take: one copy of the text,
+// however long it is.
+UniqueHglobal ReadClipboardText() {
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  if (!data) return CopyText(L"", 0);
+  GlobalLockGuard lock(data);
+  const auto* text = static_cast<const wchar_t*>(lock.data());
+  if (!text) return CopyText(L"", 0);
+  return CopyText(text, BoundedLength(text, GlobalSize(data)));
 }
 
-bool WriteClipboardText(HWND owner, const wchar_t* text, std::size_t length) {
-  ClipboardSession clipboard(owner);
-  if (!clipboard.IsOpen()) return false;
+bool WriteClipboardText(UniqueHglobal text) {
   EmptyClipboard();
-  UniqueHglobal block(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, (length + 1) * sizeof(wchar_t)));
-  if (!block) return false;
-  {
-    GlobalLockGuard lock(block.get());
-    if (!lock.data()) return false;
-    std::memcpy(lock.data(), text, length * sizeof(wchar_t));
-  }
   // The clipboard owns the block only once it has taken it.
-  if (SetClipboardData(CF_UNICODETEXT, block.get())) block.release();
+  if (!SetClipboardData(CF_UNICODETEXT, text.get())) return false;
+  text.release();
   return true;
 }

@@ -4,16 +4,13 @@
 
 #include <windows.h>
 
-#include <cstddef>
-#include <optional>
-
 #include "app/unique.h"
 
 // Opens the clipboard for owner, trying a few times over a few milliseconds: another
 // program often has it open for just a moment.
 bool OpenClipboardWithRetry(HWND owner);
 
-// Closes the clipboard when it goes out of scope.
+// Keeps the clipboard open for as long as it lives.
 class ClipboardSession {
  public:
   explicit ClipboardSession(HWND owner) : open_(OpenClipboardWithRetry(owner)) {}
@@ -28,12 +25,12 @@ class ClipboardSession {
   bool open_;
 };
 
-// nullopt when the clipboard could not be opened; otherwise the text before its first
-// zero character, or a null text when there is none (no text, an empty text, other
-// formats only).
-std::optional<HeapWideText> ReadClipboardText(HWND owner);
+// With the clipboard open: a new movable block holding the clipboard's text up to its
+// first zero character (or the end of its block, if a program left out the zero), and
+// a terminating zero. Without text (none, an empty text, other formats only) the block
+// holds the empty text. Empty only when there was no memory for the block.
+UniqueHglobal ReadClipboardText();
 
-// Replaces the whole clipboard content with the text (length characters, no zero
-// needed). Returns false when the clipboard could not be opened or the memory for the
-// text could not be had; in the latter case the clipboard is left empty.
-bool WriteClipboardText(HWND owner, const wchar_t* text, std::size_t length);
+// With the clipboard open: makes the block, which holds a zero-terminated text, the
+// clipboard's only content. Returns false when the clipboard did not take it.
+bool WriteClipboardText(UniqueHglobal text);

@@ -1,16 +1,19 @@
 #include "paste/paste_hotkey.h"
 
-#include <cwchar>
-
 #include "paste/clipboard_text.h"
 #include "paste/simulate_keys.h"
 
-// A clipboard that stays locked by another program is left as it is, so the user's
-// copy is never lost; Ctrl+V still goes out and pastes whatever is there.
+// Read and rewrite happen in one opening of the clipboard: no other program can put
+// a new copy there in between, only to have it replaced by the old text. A clipboard
+// that stays locked by another program, or a text there is no memory for, leaves the
+// clipboard as it is, so the user's copy is never lost; Ctrl+V still goes out and
+// pastes whatever is there.
 void HandlePasteHotkey(HWND clipboardOwner, std::int32_t, std::int32_t) {
-  if (std::optional<HeapWideText> text = ReadClipboardText(clipboardOwner)) {
-    const wchar_t* plain = text->get() ? text->get() : L"";
-    WriteClipboardText(clipboardOwner, plain, std::wcslen(plain));
+  {
+    ClipboardSession clipboard(clipboardOwner);
+    if (clipboard.IsOpen()) {
+      if (UniqueHglobal text = ReadClipboardText()) WriteClipboardText(std::move(text));
+    }
   }
   SimulateKeys(VK_CONTROL, 'V', 0);
 }
