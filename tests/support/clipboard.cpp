@@ -83,3 +83,25 @@ std::optional<std::wstring> ClipboardUnicodeText() {
   std::wstring text(reinterpret_cast<const wchar_t*>(bytes->data()), bytes->size() / 2);
   return text.substr(0, text.find(L'\0'));
 }
+
+std::vector<ClipboardItem> SoakContent(int i) {
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof(header);
+  header.biWidth = 1;
+  header.biHeight = 1;
+  header.biPlanes = 1;
+  header.biBitCount = 32;
+  std::string dib(reinterpret_cast<const char*>(&header), sizeof(header));
+  dib.append(4, '\x55');
+  const std::string text = Utf16Bytes(L"soak " + std::to_wstring(i));
+  switch (i % 4) {
+    case 0:
+      return {{CF_UNICODETEXT, text}};
+    case 1:
+      return {{CF_UNICODETEXT, text}, {RtfFormat(), "{\\rtf1 soak}"}, {HtmlFormat(), "<b>s</b>"}};
+    case 2:
+      return {{CF_DIB, dib}};
+    default:
+      return {};
+  }
+}

@@ -25,3 +25,6 @@ std::optional<std::string> ClipboardBytes(UINT format);
 std::optional<std::wstring> ClipboardUnicodeText();
 
 std::string Utf16Bytes(const std::wstring& text);  // with its terminating zero
+
+// The i-th of a cycle of contents for long runs: text, formatted text, an image, nothing.
+std::vector<ClipboardItem> SoakContent(int i);
