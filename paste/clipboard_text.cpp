@@ -24,14 +24,6 @@ class GlobalLockGuard {
   void* data_;
 };
 
-// The text ends at its first zero character or at the end of the block, whichever
-// comes first: a program may put a block there without the terminating zero.
-std::size_t BoundedLength(const wchar_t* text, std::size_t blockBytes) {
-  const std::size_t capacity = blockBytes / sizeof(wchar_t);
-  const wchar_t* end = std::char_traits<wchar_t>::find(text, capacity, L'\0');
-  return end ? static_cast<std::size_t>(end - text) : capacity;
-}
-
 UniqueHglobal CopyText(const wchar_t* text, std::size_t length) {
   UniqueHglobal block(GlobalAlloc(GMEM_MOVEABLE, (length + 1) * sizeof(wchar_t)));
   if (!block) return block;
@@ -44,6 +36,12 @@ UniqueHglobal CopyText(const wchar_t* text, std::size_t length) {
 }
 
 }  // namespace
+
+std::size_t BoundedTextLength(const wchar_t* text, std::size_t blockBytes) {
+  const std::size_t capacity = blockBytes / sizeof(wchar_t);
+  const wchar_t* end = std::char_traits<wchar_t>::find(text, capacity, L'\0');
+  return end ? static_cast<std::size_t>(end - text) : capacity;
+}
 
 bool OpenClipboardWithRetry(HWND owner) {
   for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
@@ -61,7 +59,7 @@ UniqueHglobal ReadClipboardText() {
   GlobalLockGuard lock(data);
   const auto* text = static_cast<const wchar_t*>(lock.data());
   if (!text) return CopyText(L"", 0);
-  return CopyText(text, BoundedLength(text, GlobalSize(data)));
+  return CopyText(text, BoundedTextLength(text, GlobalSize(data)));
 }
 
 bool WriteClipboardText(UniqueHglobal text) {

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
 #include "app/unique.h"
 
 // Opens the clipboard for owner, trying a few times over a few milliseconds: another
@@ -24,6 +26,11 @@ class ClipboardSession {
  private:
   bool open_;
 };
+
+// The length of the text at the start of a block of blockBytes bytes: up to its first
+// zero character or the end of the block, whichever comes first. A program may put a
+// text there without its terminating zero; nothing past the block is read.
+std::size_t BoundedTextLength(const wchar_t* text, std::size_t blockBytes);
 
 // With the clipboard open: a new movable block holding the clipboard's text up to its
 // first zero character (or the end of its block, if a program left out the zero), and

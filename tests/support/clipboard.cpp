@@ -34,7 +34,8 @@ bool PutClipboard(const std::vector<ClipboardItem>& items) {
   EmptyClipboard();
   bool ok = true;
   for (const ClipboardItem& item : items) {
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, item.bytes.empty() ? 1 : item.bytes.size());
+    // A movable block of no bytes is a discarded one, which the clipboard refuses.
+    HGLOBAL block = GlobalAlloc(item.bytes.empty() ? GMEM_FIXED : GMEM_MOVEABLE, item.bytes.size());
     if (!item.bytes.empty()) {
       std::memcpy(GlobalLock(block), item.bytes.data(), item.bytes.size());
       GlobalUnlock(block);
