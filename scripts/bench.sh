@@ -4,11 +4,8 @@
 # under Wine is a Linux thread, whose context switches the kernel counts.
 set -u
 source "$(dirname "$0")/wine-env.sh"
-unset DISPLAY
-start_xvfb_if_needed || exit 1
-ensure_prefix
-wineserver -p
-trap 'wineserver -k 2>/dev/null; stop_xvfb' EXIT
+start_private_session || exit 1
+trap end_private_session EXIT
 bin="$root/build/bin"
 
 echo "quickpaste benchmark, $(date -u +%Y-%m-%d), under Wine $(wine --version) on Linux ($(nproc) cores)"

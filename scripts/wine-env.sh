@@ -60,3 +60,19 @@ ensure_prefix() {
   wineserver -w
   touch "$WINEPREFIX/.quickpaste-ready-3"
 }
+
+# A display of our own and one wineserver for a whole run of Windows programs (tests,
+# benchmark): they press keys and fill the clipboard, which must not reach a user's
+# desktop, and the wineserver's start-up is paid once. end_private_session undoes it.
+start_private_session() {
+  unset DISPLAY
+  start_xvfb_if_needed || return 1
+  ensure_prefix
+  wineserver -p
+  wine cmd /c exit 0 >/dev/null 2>&1
+}
+
+end_private_session() {
+  wineserver -k 2>/dev/null
+  stop_xvfb
+}

@@ -18,19 +18,6 @@ bool Holds(const std::vector<UINT>& formats, UINT format) {
   return std::find(formats.begin(), formats.end(), format) != formats.end();
 }
 
-std::string SmallDib() {
-  BITMAPINFOHEADER header{};
-  header.biSize = sizeof(header);
-  header.biWidth = 2;
-  header.biHeight = 2;
-  header.biPlanes = 1;
-  header.biBitCount = 32;
-  header.biCompression = BI_RGB;
-  std::string bytes(reinterpret_cast<const char*>(&header), sizeof(header));
-  bytes.append(16, '\x7f');
-  return bytes;
-}
-
 void PressScrollLock() {
   TapKey(VK_SCROLL);
 }

@@ -85,15 +85,20 @@ std::optional<std::wstring> ClipboardUnicodeText() {
   return text.substr(0, text.find(L'\0'));
 }
 
-std::vector<ClipboardItem> SoakContent(int i) {
+std::string SmallDib() {
   BITMAPINFOHEADER header{};
   header.biSize = sizeof(header);
-  header.biWidth = 1;
-  header.biHeight = 1;
+  header.biWidth = 2;
+  header.biHeight = 2;
   header.biPlanes = 1;
   header.biBitCount = 32;
-  std::string dib(reinterpret_cast<const char*>(&header), sizeof(header));
-  dib.append(4, '\x55');
+  header.biCompression = BI_RGB;
+  std::string bytes(reinterpret_cast<const char*>(&header), sizeof(header));
+  bytes.append(16, '\x7f');
+  return bytes;
+}
+
+std::vector<ClipboardItem> SoakContent(int i) {
   const std::string text = Utf16Bytes(L"soak " + std::to_wstring(i));
   switch (i % 4) {
     case 0:
@@ -101,7 +106,7 @@ std::vector<ClipboardItem> SoakContent(int i) {
     case 1:
       return {{CF_UNICODETEXT, text}, {RtfFormat(), "{\\rtf1 soak}"}, {HtmlFormat(), "<b>s</b>"}};
     case 2:
-      return {{CF_DIB, dib}};
+      return {{CF_DIB, SmallDib()}};
     default:
       return {};
   }

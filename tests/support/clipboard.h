@@ -26,5 +26,8 @@ std::optional<std::wstring> ClipboardUnicodeText();
 
 std::string Utf16Bytes(const std::wstring& text);  // with its terminating zero
 
+// A small 32-bit DIB: an image and nothing else.
+std::string SmallDib();
+
 // The i-th of a cycle of contents for long runs: text, formatted text, an image, nothing.
 std::vector<ClipboardItem> SoakContent(int i);

@@ -10,3 +10,11 @@ bool TrayIconIsUp(HWND programWindow) {
   record.uFlags = 0;
   return Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
 }
+
+bool IsLiveIcon(HICON icon) {
+  ICONINFO info{};
+  if (!GetIconInfo(icon, &info)) return false;
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  return true;
+}

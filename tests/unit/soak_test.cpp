@@ -45,14 +45,6 @@ LRESULT CALLBACK RecordHides(HWND window, UINT message, WPARAM wParam, LPARAM lP
   return result;
 }
 
-bool IsLiveIcon(HICON icon) {
-  ICONINFO info{};
-  if (!GetIconInfo(icon, &info)) return false;
-  DeleteObject(info.hbmColor);
-  DeleteObject(info.hbmMask);
-  return true;
-}
-
 }  // namespace
 
 TEST(TrayConcurrency, HidesFromWorkersAndTheGuiThreadKeepOneIcon) {

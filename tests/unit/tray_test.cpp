@@ -40,14 +40,6 @@ SIZE_T WorkingSet() {
   return counters.WorkingSetSize;
 }
 
-bool IsLiveIcon(HICON icon) {
-  ICONINFO info{};
-  if (!GetIconInfo(icon, &info)) return false;
-  DeleteObject(info.hbmColor);
-  DeleteObject(info.hbmMask);
-  return true;
-}
-
 class TrayInProcess : public testing::Test {
  protected:
   void SetUp() override {
