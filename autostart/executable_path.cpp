@@ -21,6 +21,8 @@ HeapText CopyOrNull(const char* text) {
 void DeriveExecutablePath() {
   char path[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, path, MAX_PATH);
+  // Older systems leave a path that fills the buffer without its terminating zero.
+  path[MAX_PATH - 1] = '\0';
   DeriveExecutablePathFrom(path);
 }
 

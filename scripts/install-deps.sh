@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
   cmake make g++-mingw-w64-i686 binutils-mingw-w64-i686 dpkg-dev
   wine wine32:i386 xvfb xauth x11-utils imagemagick
-  fonts-wqy-zenhei fonts-wine locales googletest
+  fonts-wqy-zenhei fonts-wine locales googletest bc
 )
 
 missing=()
