@@ -153,7 +153,9 @@ TEST(Autostart, RunValueHoldsTheProgramsRealPath) {
     ResetProgramState();
     CreateDirectoryW(c.folder.c_str(), nullptr);
     const std::wstring exe = c.folder + c.exeName;
-    ASSERT_TRUE(CopyFileW(ProgramPath().c_str(), exe.c_str(), FALSE)) << GetLastError();
+    const BOOL copied = CopyFileW(ProgramPath().c_str(), exe.c_str(), FALSE);
+    const DWORD error = GetLastError();
+    ASSERT_TRUE(copied) << "error " << error;
     {
       RunningProgram program(exe);
       HWND window = program.WaitForReadyWindow();

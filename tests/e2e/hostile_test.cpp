@@ -71,7 +71,9 @@ struct HostileCase {
 std::wstring CopyProgramTo(const std::wstring& folder, const std::wstring& name) {
   CreateDirectoryW(folder.c_str(), nullptr);
   const std::wstring exe = folder + L"\\" + name;
-  EXPECT_TRUE(CopyFileW(ProgramPath().c_str(), exe.c_str(), FALSE)) << GetLastError();
+  const BOOL copied = CopyFileW(ProgramPath().c_str(), exe.c_str(), FALSE);
+  const DWORD error = GetLastError();
+  EXPECT_TRUE(copied) << "error " << error;
   return exe;
 }
 

@@ -53,7 +53,9 @@ int VisibleWindowsOf(DWORD processId) {
 
 TEST(HotkeyTaken, ProgramStartsQuietlyAndScrollLockDoesNotPaste) {
   HWND hotkeyOwner = CreateHotkeyOwner();
-  ASSERT_TRUE(RegisterHotKey(hotkeyOwner, 1, 0, VK_SCROLL)) << GetLastError();
+  const BOOL registered = RegisterHotKey(hotkeyOwner, 1, 0, VK_SCROLL);
+  const DWORD error = GetLastError();
+  ASSERT_TRUE(registered) << "error " << error;
   RunningProgram program;
   ASSERT_TRUE(program.WaitForMainWindow());
   PumpMessagesFor(300);

@@ -117,7 +117,9 @@ TEST_F(PasteTest, ClipboardHeldByAnotherProgramIsNotLost) {
   ASSERT_TRUE(target.Activate());
   ASSERT_TRUE(PutClipboard(content));
   KeyRecorder keys;
-  ASSERT_TRUE(OpenClipboard(target.window())) << GetLastError();
+  const BOOL opened = OpenClipboard(target.window());
+  const DWORD error = GetLastError();
+  ASSERT_TRUE(opened) << "error " << error;
   PressScrollLock();
   // The program gives up on the clipboard after its bounded retry and still sends Ctrl+V.
   const bool pasted = keys.WaitForVRelease();

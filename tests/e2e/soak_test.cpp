@@ -25,9 +25,10 @@ class ClipboardGrabber {
         L"\"" + std::wstring(self) + L"\" --grab-clipboard QuickPasteTestStopGrabbing";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
-    EXPECT_TRUE(CreateProcessW(self, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &process_))
-        << GetLastError();
+    const BOOL started = CreateProcessW(self, commandLine.data(), nullptr, nullptr, FALSE, 0,
+                                        nullptr, nullptr, &startup, &process_);
+    const DWORD error = GetLastError();
+    EXPECT_TRUE(started) << "CreateProcess failed, error " << error;
   }
   ~ClipboardGrabber() {
     SetEvent(stop_);

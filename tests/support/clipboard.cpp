@@ -8,8 +8,18 @@
 
 namespace {
 
+// Waits for the clipboard; on failure reports the last error of the last attempt.
 bool OpenForTest() {
-  return WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000);
+  DWORD error = 0;
+  const bool opened = WaitUntil(
+      [&] {
+        if (OpenClipboard(nullptr)) return true;
+        error = GetLastError();
+        return false;
+      },
+      2000);
+  if (!opened) ADD_FAILURE() << "OpenClipboard failed, error " << error;
+  return opened;
 }
 
 }  // namespace
@@ -27,10 +37,7 @@ std::string Utf16Bytes(const std::wstring& text) {
 }
 
 bool PutClipboard(const std::vector<ClipboardItem>& items) {
-  if (!OpenForTest()) {
-    ADD_FAILURE() << "OpenClipboard failed, error " << GetLastError();
-    return false;
-  }
+  if (!OpenForTest()) return false;
   EmptyClipboard();
   bool ok = true;
   for (const ClipboardItem& item : items) {
@@ -53,10 +60,7 @@ bool PutClipboard(const std::vector<ClipboardItem>& items) {
 
 std::vector<UINT> ClipboardFormats() {
   std::vector<UINT> formats;
-  if (!OpenForTest()) {
-    ADD_FAILURE() << "OpenClipboard failed, error " << GetLastError();
-    return formats;
-  }
+  if (!OpenForTest()) return formats;
   for (UINT format = EnumClipboardFormats(0); format; format = EnumClipboardFormats(format))
     formats.push_back(format);
   CloseClipboard();
@@ -64,10 +68,7 @@ std::vector<UINT> ClipboardFormats() {
 }
 
 std::optional<std::string> ClipboardBytes(UINT format) {
-  if (!OpenForTest()) {
-    ADD_FAILURE() << "OpenClipboard failed, error " << GetLastError();
-    return std::nullopt;
-  }
+  if (!OpenForTest()) return std::nullopt;
   std::optional<std::string> bytes;
   if (HANDLE block = GetClipboardData(format)) {
     const char* data = static_cast<const char*>(GlobalLock(block));

@@ -72,7 +72,9 @@ TEST_F(MainWindowInProcess, HasBothIconsFromTheWindowIconAndTheDefaultGuiFont) {
     SCOPED_TRACE(testing::Message() << "icon " << which);
     HICON icon = reinterpret_cast<HICON>(SendMessageW(window_, WM_GETICON, which, 0));
     ICONINFO info{};
-    ASSERT_TRUE(GetIconInfo(icon, &info)) << "error " << GetLastError();
+    const BOOL got = GetIconInfo(icon, &info);
+    const DWORD error = GetLastError();
+    ASSERT_TRUE(got) << "error " << error;
     BITMAP bitmap{};
     GetObjectW(info.hbmColor, sizeof(bitmap), &bitmap);
     EXPECT_EQ(bitmap.bmWidth, 64);
