@@ -12,19 +12,6 @@
 
 namespace {
 
-struct VisibleCount {
-  DWORD processId;
-  int visible;
-};
-
-BOOL CALLBACK CountVisible(HWND window, LPARAM lParam) {
-  auto* count = reinterpret_cast<VisibleCount*>(lParam);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner == count->processId && IsWindowVisible(window)) ++count->visible;
-  return TRUE;
-}
-
 bool hotkeyReachedTest = false;
 
 LRESULT CALLBACK HotkeyOwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -43,12 +30,6 @@ HWND CreateHotkeyOwner() {
                          windowClass.hInstance, nullptr);
 }
 
-int VisibleWindowsOf(DWORD processId) {
-  VisibleCount count{processId, 0};
-  EnumWindows(CountVisible, reinterpret_cast<LPARAM>(&count));
-  return count.visible;
-}
-
 }  // namespace
 
 TEST(HotkeyTaken, ProgramStartsQuietlyAndScrollLockDoesNotPaste) {
@@ -59,7 +40,8 @@ TEST(HotkeyTaken, ProgramStartsQuietlyAndScrollLockDoesNotPaste) {
   RunningProgram program;
   ASSERT_TRUE(program.WaitForMainWindow());
   PumpMessagesFor(300);
-  EXPECT_EQ(VisibleWindowsOf(program.processId()), 1) << "nothing but the main window is shown";
+  EXPECT_EQ(VisibleWindowsOf(program.processId()).size(), 1u)
+      << "nothing but the main window is shown";
 
   TargetWindow target(/*withEdit=*/false);
   ASSERT_TRUE(target.Activate());

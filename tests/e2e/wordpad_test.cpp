@@ -12,20 +12,6 @@
 
 namespace {
 
-struct VisibleWindowSearch {
-  DWORD processId;
-  HWND found;
-};
-
-BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM lParam) {
-  auto* search = reinterpret_cast<VisibleWindowSearch*>(lParam);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
 BOOL CALLBACK FindRichEdit(HWND child, LPARAM lParam) {
   wchar_t className[64] = {};
   GetClassNameW(child, className, ARRAYSIZE(className));
@@ -55,9 +41,8 @@ TEST(RealTarget, WordPadGetsThePlainText) {
   HWND editor = nullptr;
   ASSERT_TRUE(WaitUntil(
       [&] {
-        VisibleWindowSearch search{wordpad.processId(), nullptr};
-        EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
-        frame = search.found;
+        const std::vector<HWND> windows = VisibleWindowsOf(wordpad.processId());
+        frame = windows.empty() ? nullptr : windows.front();
         if (frame) EnumChildWindows(frame, FindRichEdit, reinterpret_cast<LPARAM>(&editor));
         return editor != nullptr;
       },

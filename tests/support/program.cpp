@@ -35,7 +35,26 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
   return FALSE;
 }
 
+struct VisibleWindows {
+  DWORD processId;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectVisible(HWND window, LPARAM lParam) {
+  auto* search = reinterpret_cast<VisibleWindows*>(lParam);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == search->processId && IsWindowVisible(window)) search->found.push_back(window);
+  return TRUE;
+}
+
 }  // namespace
+
+std::vector<HWND> VisibleWindowsOf(DWORD processId) {
+  VisibleWindows search{processId, {}};
+  EnumWindows(CollectVisible, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
 
 HWND FindProcessWindow(DWORD processId, const wchar_t* className) {
   WindowSearch search{processId, className, nullptr};

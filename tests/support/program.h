@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // For skipping where Wine behaves unlike Windows; each skip says why.
 bool RunningUnderWine();
@@ -13,6 +14,8 @@ bool RunningUnderWine();
 std::wstring ProgramPath();
 
 HWND FindProcessWindow(DWORD processId, const wchar_t* className);
+// The visible top-level windows of a process.
+std::vector<HWND> VisibleWindowsOf(DWORD processId);
 
 class RunningProgram {
  public:
