@@ -1,17 +1,7 @@
 #include "app/unique.h"
 
-#include <cstdint>
-
 HeapText AllocateHeapText(std::size_t bytes) {
   HeapText text(static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, bytes)));
-  if (!text) ExitOnFatalError();
-  return text;
-}
-
-HeapWideText AllocateHeapWideText(std::size_t characters) {
-  if (characters > SIZE_MAX / sizeof(wchar_t)) ExitOnFatalError();
-  HeapWideText text(
-      static_cast<wchar_t*>(HeapAlloc(GetProcessHeap(), 0, characters * sizeof(wchar_t))));
   if (!text) ExitOnFatalError();
   return text;
 }

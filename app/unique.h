@@ -48,9 +48,8 @@ struct FindHandleTraits {
   static void Close(Type value) noexcept { FindClose(value); }
 };
 
-template <typename Char>
 struct HeapTextTraits {
-  using Type = Char*;
+  using Type = char*;
   static constexpr Type Empty() noexcept { return nullptr; }
   static void Close(Type value) noexcept { HeapFree(GetProcessHeap(), 0, value); }
 };
@@ -63,13 +62,11 @@ using UniqueHbitmap = UniqueAny<NullEmptyTraits<HBITMAP, &DeleteObject>>;
 using UniqueHglobal = UniqueAny<NullEmptyTraits<HGLOBAL, &GlobalFree>>;
 
 // A text on the process heap; null means no text.
-using HeapText = UniqueAny<HeapTextTraits<char>>;
-using HeapWideText = UniqueAny<HeapTextTraits<wchar_t>>;
+using HeapText = UniqueAny<HeapTextTraits>;
 
-// A failed allocation of a text is fatal (see ExitOnFatalError), so these never
-// return an empty owner.
+// A failed allocation of a text is fatal (see ExitOnFatalError), so this never returns
+// an empty owner.
 HeapText AllocateHeapText(std::size_t bytes);
-HeapWideText AllocateHeapWideText(std::size_t characters);
 
 // Shows an error box and ends the process with -1. For the failures the program
 // cannot go on from: a text it cannot allocate, a window it cannot build.

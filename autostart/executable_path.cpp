@@ -56,7 +56,8 @@ HeapText TextConcat(std::initializer_list<const char*> texts) {
   HeapText joined = AllocateHeapText(total);
   char* end = joined.get();
   for (const char* text : texts) {
-    const std::size_t length = text ? std::strlen(text) : 0;
+    if (!text) continue;
+    const std::size_t length = std::strlen(text);
     std::memcpy(end, text, length);
     end += length;
   }

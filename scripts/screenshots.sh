@@ -5,16 +5,13 @@
 # window when no desktop shell provides one.
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
-unset DISPLAY
-start_xvfb_if_needed
-ensure_prefix
+start_private_session
 exe="$root/build/bin/quickpaste.exe"
 settings="$WINEPREFIX/drive_c/windows/qk_config.ini"
 saved=$(mktemp)
 [ -f "$settings" ] && cp "$settings" "$saved"
 cleanup() {
-  wineserver -k 2>/dev/null || true
-  stop_xvfb
+  end_private_session
   if [ -s "$saved" ]; then cp "$saved" "$settings"; else rm -f "$settings"; fi
   rm -f "$saved"
 }

@@ -1,6 +1,5 @@
 // quickpaste's benchmark: each figure beside its floor, measured in the same run.
 #include <windows.h>
-#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -153,10 +152,7 @@ double StartUpMs(const std::wstring& exe, const wchar_t* className) {
 }
 
 double WorkingSetMb(HANDLE process) {
-  PROCESS_MEMORY_COUNTERS counters{};
-  counters.cb = sizeof(counters);
-  GetProcessMemoryInfo(process, &counters, sizeof(counters));
-  return static_cast<double>(counters.WorkingSetSize) / (1024.0 * 1024.0);
+  return static_cast<double>(WorkingSetOf(process)) / (1024.0 * 1024.0);
 }
 
 void BenchMemory() {

@@ -1,10 +1,10 @@
 #include <windows.h>
-#include <psapi.h>
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "support/memory.h"
 #include "support/tray.h"
 #include "tray/hide_to_tray.h"
 #include "tray/tray_icon.h"
@@ -32,12 +32,6 @@ std::vector<unsigned char> IconPixels(HICON icon, int* width) {
   DeleteObject(info.hbmColor);
   DeleteObject(info.hbmMask);
   return pixels;
-}
-
-SIZE_T WorkingSet() {
-  PROCESS_MEMORY_COUNTERS counters{};
-  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
-  return counters.WorkingSetSize;
 }
 
 class TrayInProcess : public testing::Test {
@@ -107,10 +101,11 @@ TEST_F(TrayInProcess, RepeatedHidesReplaceTheIconAndLeakNothing) {
     ASSERT_TRUE(IsLiveIcon(current)) << "call " << i;
     ASSERT_FALSE(IsLiveIcon(previous)) << "call " << i << " left the replaced icon alive";
     previous = current;
-    if (i == 20) workingSetAfterWarmUp = WorkingSet();
+    if (i == 20) workingSetAfterWarmUp = WorkingSetOf(GetCurrentProcess());
   }
   EXPECT_TRUE(TrayIconIsUp(window_)) << "still the one icon, changed in place";
-  const SIZE_T growth = WorkingSet() - std::min(WorkingSet(), workingSetAfterWarmUp);
+  const SIZE_T now = WorkingSetOf(GetCurrentProcess());
+  const SIZE_T growth = now > workingSetAfterWarmUp ? now - workingSetAfterWarmUp : 0;
   EXPECT_LT(growth, 1024u * 1024u) << "working set grew by " << growth << " bytes";
 
   RemoveTrayIcon(window_);
